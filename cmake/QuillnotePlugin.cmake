@@ -19,7 +19,7 @@ juce_add_plugin (Quillnote
     VST3_AUTO_MANIFEST FALSE
     COPY_PLUGIN_AFTER_BUILD FALSE)
 
-target_sources (Quillnote PRIVATE
+set (quillnote_sources
     plugin/PluginProcessor.cpp
     plugin/TransportSnapshot.cpp
     plugin/PersistedState.cpp
@@ -34,6 +34,9 @@ target_sources (Quillnote PRIVATE
     editor/TimerLoop.cpp
     bridge/NativeFunctionTable.cpp
     bridge/TransportAndStateFunctions.cpp)
+
+target_sources (Quillnote PRIVATE ${quillnote_sources})
+quillnote_warn_on (${quillnote_sources})
 
 target_include_directories (Quillnote PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
 
@@ -52,7 +55,6 @@ target_link_libraries (Quillnote
     PRIVATE
         juce::juce_audio_utils
         juce::juce_gui_extra
-        quillnote_warnings
         PkgConfig::QUILLNOTE_CODECS
     PUBLIC
         juce::juce_recommended_config_flags

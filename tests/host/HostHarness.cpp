@@ -1,6 +1,5 @@
 #include "HostHarness.h"
 
-#include <juce_audio_processors/format_types/juce_VST3PluginFormat.h>
 
 namespace host
 {
@@ -58,9 +57,26 @@ namespace host
 
     juce::String savedState (juce::AudioPluginInstance& plugin)
     {
-        juce::MemoryBlock block;
-        plugin.getStateInformation (block);
-        return juce::String::fromUTF8 (static_cast<const char*> (block.getData()), (int) block.getSize());
+        juce::MemoryBlock hostBlock;
+        plugin.getStateInformation (hostBlock);
+        const auto xml = juce::AudioProcessor::getXmlFromBinary (hostBlock.getData(), (int) hostBlock.getSize());
+
+        if (xml == nullptr || xml->getChildByName ("IComponent") == nullptr)
+            return {};
+
+        juce::MemoryBlock component;
+        component.fromBase64Encoding (xml->getChildByName ("IComponent")->getAllSubText());
+        return juce::String::fromUTF8 (static_cast<const char*> (component.getData()), (int) component.getSize());
+    }
+
+    void restorePluginBlock (juce::AudioPluginInstance& plugin, const juce::String& block)
+    {
+        juce::MemoryBlock component (block.toRawUTF8(), block.getNumBytesAsUTF8());
+        juce::XmlElement state ("VST3PluginState");
+        state.createNewChildElement ("IComponent")->addTextElement (component.toBase64Encoding());
+        juce::MemoryBlock hostBlock;
+        juce::AudioProcessor::copyXmlToBinary (state, hostBlock);
+        plugin.setStateInformation (hostBlock.getData(), (int) hostBlock.getSize());
     }
 
     juce::var savedPageReport (juce::AudioPluginInstance& plugin)
@@ -76,8 +92,7 @@ namespace host
         object->setProperty ("windowHeight", height);
         object->setProperty ("webState", webState);
         object->setProperty ("version", 2);
-        const auto text = juce::JSON::toString (juce::var (object.get()), false);
-        plugin.setStateInformation (text.toRawUTF8(), (int) text.getNumBytesAsUTF8());
+        restorePluginBlock (plugin, juce::JSON::toString (juce::var (object.get()), false));
     }
 
     EditorWindow::EditorWindow (juce::AudioPluginInstance& p) : plugin (p)

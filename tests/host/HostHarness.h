@@ -28,11 +28,15 @@ namespace host
     /** Processes one block of the given layout through the plug-in. */
     void processSilence (juce::AudioPluginInstance& plugin, int numChannels, int numSamples);
 
-    /** What the plug-in saves: the block as the host would store it. */
+    /** What the plug-in saves: its own block, taken out of the component
+        state that JUCE's VST3 host wraps with the controller's. */
     juce::String savedState (juce::AudioPluginInstance& plugin);
 
     /** The plug-in's saved "webState" text, parsed as JSON (void if it is not). */
     juce::var savedPageReport (juce::AudioPluginInstance& plugin);
+
+    /** Restores the plug-in's own block through the host's state stream. */
+    void restorePluginBlock (juce::AudioPluginInstance& plugin, const juce::String& block);
 
     /** Restores a state block made of the given members. */
     void restoreState (juce::AudioPluginInstance& plugin, int width, int height, const juce::String& webState);

@@ -37,7 +37,6 @@ TEST (State, SaveAndRestoreThroughTheVst3StateStream)
     EXPECT_EQ ((int) clamped["windowWidth"], 1920);
     EXPECT_EQ ((int) clamped["windowHeight"], 400);
 
-    const juce::String notAnObject ("[\"webState\"]");
-    restored->setStateInformation (notAnObject.toRawUTF8(), (int) notAnObject.getNumBytesAsUTF8());
+    host::restorePluginBlock (*restored, "[\"webState\"]");
     EXPECT_EQ (juce::JSON::parse (host::savedState (*restored))["webState"].toString(), "x");
 }

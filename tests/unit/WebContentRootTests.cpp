@@ -96,7 +96,8 @@ TEST (WebContentRoot, StampWithLineBreakEqualsStampWithout)
     WebFolders f;
     f.bundleWith ("2.0\n");
     WebFolders::write (f.data.getChildFile ("index.html"), "copy");
-    WebFolders::write (f.data.getChildFile ("quillnote-web-version.txt"), "\xef\xbb\xbf" "2.0");   // with a byte-order mark
+    const char stampWithByteOrderMark[] = "\xef\xbb\xbf" "2.0";
+    f.data.getChildFile ("quillnote-web-version.txt").replaceWithData (stampWithByteOrderMark, sizeof (stampWithByteOrderMark) - 1);
 
     EXPECT_EQ (readWebBundleStamp (f.bundle), "2.0");
     EXPECT_EQ (readWebBundleStamp (f.data), "2.0");
