@@ -2,8 +2,27 @@
 
 #include "HostHarness.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 namespace
 {
+    // The web view's helper processes, children of this host process.
+    juce::Array<int> webViewChildren()
+    {
+        juce::Array<int> children;
+        for (const auto& entry : juce::RangedDirectoryIterator (juce::File ("/proc"), false, "*", juce::File::findDirectories))
+        {
+            const auto pid = entry.getFile().getFileName().getIntValue();
+            const auto stat = entry.getFile().getChildFile ("stat").loadFileAsString();
+            const auto parent = stat.fromLastOccurrenceOf (")", false, false).trim().fromFirstOccurrenceOf (" ", false, false).getIntValue();
+            if (pid > 0 && parent == (int) getpid()
+                && entry.getFile().getChildFile ("cmdline").loadFileAsString().contains ("juce_linux_subprocess"))
+                children.add (pid);
+        }
+        return children;
+    }
+
     // Quotes, a backslash, line breaks and non-ASCII text (accents, CJK, an emoji).
     const juce::String storedState = juce::String::fromUTF8 (
         "{\"notes\":[{\"text\":\"Tom's \\\"take\\\" C:\\\\mix\\nsecond line\\r\\n"
@@ -190,8 +209,17 @@ TEST (WebViewLifecycle, ClosingAnEditorWithALargeStateEndsQuickly)
     const auto report = waitForReport (*plugin, [] (const juce::var& r) { return r["padding"].toString().length() > 1000000; });
     ASSERT_GT (report["padding"].toString().length(), 1000000);
 
+    // a helper that does not answer the request to quit (here: stopped) must
+    // not keep the host waiting for ever
+    const auto children = webViewChildren();
+    ASSERT_FALSE (children.isEmpty());
+    for (const auto pid : children)
+        kill (pid, SIGSTOP);
+
     const auto closing = editorWindow.close();
-    std::cout << "closing an editor holding a 1 MB state took " << closing.inMilliseconds() << " ms" << std::endl;
+    for (const auto pid : children)
+        EXPECT_NE (kill (pid, 0) == 0 && juce::File ("/proc/" + juce::String (pid)).isDirectory(), true) << "helper " << pid << " still there";
+    std::cout << "closing an editor holding a 1 MB state, its helper stopped, took " << closing.inMilliseconds() << " ms" << std::endl;
     EXPECT_LT (closing.inSeconds(), 5.0);
     EXPECT_GT (host::savedState (*plugin).length(), 1000000);
 }
