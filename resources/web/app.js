@@ -49,6 +49,6 @@ document.getElementById("note-form").addEventListener("submit", (event) => {
 setInterval(() => {
   const t = window.__transportData;
   if (!t || !t.connected) return;
-  const track = t.trackName ? ` · ${t.trackName}` : "";
-  transportLine.textContent = `${t.playing ? "▶" : "■"} ${t.positionFormatted} · ${t.bpm.toFixed(1)} BPM · ${t.timeSigNum}/${t.timeSigDen}${track}`;
+  const track = t.trackName ? ` \u00B7 ${t.trackName}` : "";
+  transportLine.textContent = `${t.playing ? "\u25B6" : "\u25A0"} ${t.positionFormatted} \u00B7 ${t.bpm.toFixed(1)} BPM \u00B7 ${t.timeSigNum}/${t.timeSigDen}${track}`;
 }, 250);
