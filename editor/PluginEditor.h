@@ -56,7 +56,6 @@ private:
 
     juce::String navigatedUrl;
     bool pageLoaded = false;
-    bool stateInjectionDue = false;
     bool stateInjected = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QuillnoteProEditor)

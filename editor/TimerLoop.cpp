@@ -20,15 +20,10 @@ void QuillnoteProEditor::timerCallback()
 
         startTimer (steadyTickMs);
 
-        if (webView != nullptr)
-        {
-            // A script evaluated before the web app's document has loaded is
-            // lost with the blank page it ran in, so wait for the load.
-            stateInjectionDue = true;
-
-            if (pageLoaded)
-                injectStoredState();
-        }
+        // A script evaluated before the web app's document has loaded is lost
+        // with the blank page it ran in; pageFinishedLoading injects it then.
+        if (pageLoaded)
+            injectStoredState();
 
         return;
     }
@@ -62,12 +57,13 @@ void QuillnoteProEditor::nudgeWebViewLayout()
 
 void QuillnoteProEditor::pageFinishedLoading (const juce::String& url)
 {
-    if (url != navigatedUrl)
+    // WebKit may report the address with a trailing slash added
+    if (url.trimCharactersAtEnd ("/") != navigatedUrl.trimCharactersAtEnd ("/"))
         return;
 
     pageLoaded = true;
 
-    if (stateInjectionDue)
+    if (firstTickDone)
         injectStoredState();
 }
 

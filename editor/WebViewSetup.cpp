@@ -7,7 +7,7 @@ namespace
 {
     const char* const userScript = "window.__juceConnected=true;console.log('Quillnote: Native bridge loaded');";
     const char* const allowedOrigin = "https://juce.backend";
-    const char* const devServerUrl = "http://127.0.0.1:5173";
+    const char* const devServerAddress = "127.0.0.1:5173";
 }
 
 void QuillnoteProEditor::setupWebView()
@@ -53,8 +53,8 @@ void QuillnoteProEditor::setupWebView()
     }
     else
     {
-        logPro (juce::String::fromUTF8 ("No index.html \xe2\x80\x94 using dev fallback ") + "127.0.0.1:5173");
-        navigatedUrl = devServerUrl;
+        logPro (juce::String::fromUTF8 ("No index.html \xe2\x80\x94 using dev fallback ") + devServerAddress);
+        navigatedUrl = juce::String ("http://") + devServerAddress;
     }
 
     webView->goToURL (navigatedUrl);
