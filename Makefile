@@ -4,8 +4,11 @@
 
 BUILD ?= build
 CONFIG ?= Debug
-# The compiler cache lives outside the clone, so a fresh clone builds JUCE from it.
+# The compiler cache lives outside the clone, so a fresh clone builds JUCE from
+# it; paths are taken relative to the clone, so a clone in another folder hits too.
 export CCACHE_DIR ?= $(HOME)/.cache/quillnote-ccache
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: bootstrap configure build run test bench
 
